@@ -12,6 +12,8 @@ PACKAGES=(
   qt6-base-dev libgl-dev fonts-ipafont-gothic
   # end-to-end tests and screenshots under a virtual display
   xvfb xauth xdotool x11-utils
+  # fuzzing
+  clang libclang-rt-14-dev
 )
 
 missing=()

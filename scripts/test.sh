@@ -16,3 +16,6 @@ for bench in build/release/bench/*_bench; do
   echo "== smoke run of $(basename "$bench")"
   "$bench" --benchmark_min_time=0.01 >/dev/null
 done
+
+# A short fuzzing pass over every input surface (longer runs: scripts/fuzz.sh 600).
+bash scripts/fuzz.sh "${FUZZ_SECONDS:-60}"

@@ -1,0 +1,58 @@
+// VesmarkOpt: start-up. Finds the program directory, asks before going on without
+// a settings file, keeps one running copy per program file name and runs the dialog.
+#include <QApplication>
+#include <string>
+
+#include "dialog/OptionDlgUnit.hpp"
+#include "dialog/Prompts.hpp"
+#include "dialog/Texts.hpp"
+#include "filepath/ComFilePathUnit.hpp"
+#include "platform/instance_lock.hpp"
+#include "platform/sysfiles.hpp"
+
+namespace {
+
+// The program's file name with its extension: the part behind the last "/".
+std::string ProgramFileName() {
+    const std::string path = vesmark::platform::ProgramPath().value_or("VesmarkOpt");
+    return path.substr(path.rfind('/') + 1);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace vesmark;
+    namespace texts = dialog::texts;
+
+    InitAppPath();
+
+    // The program takes no arguments: the toolkit sees only the program name.
+    int qtArgc = argc > 0 ? 1 : 0;
+    QApplication app(qtArgc, argv);
+    QApplication::setApplicationName(texts::AppTitle());
+    dialog::InstallFonts();
+    dialog::Prompts& prompts = dialog::SystemPrompts();
+
+    if (!platform::FileExists(dialog::SettingsFilePath()) &&
+        !prompts.AskYesNo(nullptr, texts::BoxCaption(), texts::SettingsMissing(), false)) {
+        return 0;
+    }
+
+    // One running copy per program file name and user. The lock is taken in one
+    // step, so two copies started together cannot both run, and the kernel drops
+    // it when the process ends, however it ends.
+    platform::InstanceLock instance;
+    if (instance.Acquire("Vesmark_OptionDialog_" + ProgramFileName()) ==
+        platform::InstanceLock::Result::HeldElsewhere) {
+        prompts.Warn(nullptr, texts::BoxCaption(), texts::AlreadyRunning());
+        return 0;
+    }
+
+    dialog::TFormOptionDlg form(prompts);
+    form.setWindowTitle(texts::WindowTitle());
+    QObject::connect(&form, &QDialog::finished, &app, &QCoreApplication::quit);
+    form.show();
+    QApplication::exec();
+    AppPath.clear();
+    return 0;
+}

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -101,6 +102,8 @@ TFormOptionDlg::TFormOptionDlg(Prompts& prompts, QWidget* parent)
     ui.dtpTestTime->setDisplayFormat(PickerTimeFormat());
 
     ui.edtFolder->installEventFilter(this);
+    ui.dtpTestDate->installEventFilter(this);
+    ui.dtpTestTime->installEventFilter(this);
 
     connect(ui.btnSet, &QPushButton::clicked, this, [this] { btnSetClick(); });
     connect(ui.btnRefresh, &QPushButton::clicked, this, [this] { btnRefreshClick(); });
@@ -117,6 +120,16 @@ TFormOptionDlg::TFormOptionDlg(Prompts& prompts, QWidget* parent)
 }
 
 bool TFormOptionDlg::eventFilter(QObject* watched, QEvent* event) {
+    // The Tab key leaves a date or time picker rather than walking its fields.
+    if ((watched == ui.dtpTestDate || watched == ui.dtpTestTime) &&
+        event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+            (key->modifiers() & ~Qt::ShiftModifier) == Qt::NoModifier) {
+            focusNextPrevChild(key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier);
+            return true;
+        }
+    }
     if (watched == ui.edtFolder &&
         (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
         // Only focus moving between the dialog's own controls counts: a box or a

@@ -18,5 +18,5 @@ fi
 # Until the dialog is built, show the formatter at work on the two default
 # display formats of the settings file.
 cmake --build --preset release --target vesmark-format
-echo "Tool button format: $(build/release/cli/vesmark-format '"yyyy/mm/dd"("aaa") "hh:nn:ss"')"
-echo "Menu format:        $(build/release/cli/vesmark-format '"yyyy"年"mm"月"dd"日（"aaa"）""')"
+echo "Tool button format: $(build/release/cli/vesmark-format 'yyyy/mm/dd"("aaa") "hh:nn:ss')"
+echo "Menu format:        $(build/release/cli/vesmark-format 'yyyy"年"mm"月"dd"日（"aaa"）"')"

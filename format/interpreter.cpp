@@ -4,6 +4,7 @@
 // read as a letter or a symbol.
 #include "format/interpreter.hpp"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -17,45 +18,67 @@
 namespace vesmark::formatter {
 namespace {
 
-// What a byte starts, as far as the scanning loop is concerned.
-enum class ByteKind : std::uint8_t {
-    Literal,        // copied as it is (digits, blanks, B I O Q X, half-width kana...)
-    Lead,           // first byte of a double-byte character, copied with its trail
-    Quote,          // " or ': a quoted literal
-    DateSeparator,  // /
-    TimeSeparator,  // :
-    Token,          // a field letter, a composite token or a digit-mode modifier
-};
-
-constexpr std::array<ByteKind, 256> MakeByteKinds() {
-    std::array<ByteKind, 256> kinds{};
-    for (int b = 0; b < 256; ++b) {
-        kinds[b] = cp932::IsLeadByte(static_cast<unsigned char>(b)) ? ByteKind::Lead : ByteKind::Literal;
-    }
+// True for the bytes that are copied as they are: digits, blanks, punctuation
+// other than the symbols of the language, the letters B I O Q X, half-width kana.
+constexpr std::array<bool, 256> MakePlainBytes() {
+    std::array<bool, 256> plain{};
+    for (int b = 1; b < 256; ++b) plain[b] = !cp932::IsLeadByte(static_cast<unsigned char>(b));
+    for (const char symbol : std::string_view("\"'%\\/:")) plain[static_cast<unsigned char>(symbol)] = false;
     for (const char letter : std::string_view("ACDEFGHJKLMNPRSTUVWYZ")) {
-        kinds[static_cast<unsigned char>(letter)] = ByteKind::Token;
-        kinds[static_cast<unsigned char>(letter + 0x20)] = ByteKind::Token;
+        plain[static_cast<unsigned char>(letter)] = false;
+        plain[static_cast<unsigned char>(letter + 0x20)] = false;
     }
-    kinds['%'] = ByteKind::Token;
-    kinds['\\'] = ByteKind::Token;
-    kinds['"'] = ByteKind::Quote;
-    kinds['\''] = ByteKind::Quote;
-    kinds['/'] = ByteKind::DateSeparator;
-    kinds[':'] = ByteKind::TimeSeparator;
-    return kinds;
+    return plain;
 }
 
-constexpr std::array<ByteKind, 256> kByteKinds = MakeByteKinds();
+constexpr std::array<bool, 256> kPlainBytes = MakePlainBytes();
 
-constexpr ByteKind KindOf(char b) noexcept { return kByteKinds[static_cast<unsigned char>(b)]; }
+constexpr bool IsPlain(char b) noexcept { return kPlainBytes[static_cast<unsigned char>(b)]; }
+
+// Length of the character at `pos`: a lead byte takes the next byte, whatever it
+// is, unless the text ends after it (at its end or at a zero byte).
+std::size_t CharLengthAt(std::string_view text, std::size_t pos) noexcept {
+    return (cp932::IsLeadByte(text[pos]) && pos + 1 < text.size() && text[pos + 1] != '\0') ? 2 : 1;
+}
+
+// The text up to its first zero byte.
+std::string_view UpToZero(std::string_view text) noexcept {
+    return text.substr(0, std::min(text.size(), text.find('\0')));
+}
 
 // A quoted literal from `pos` (just after the opening quote) to the closing quote
-// or the end of the text, copied unchanged. Returns the position after it.
+// or the end of the text (its end or a zero byte), copied unchanged. Returns the
+// position after it.
 std::size_t QuotedLiteral(FormatOutput& out, std::string_view text, std::size_t pos, char quote) noexcept {
     const std::size_t start = pos;
-    while (pos < text.size() && text[pos] != quote) pos += cp932::CharLength(text, pos);
+    // Written with branches rather than a computed step, so that the scan of the
+    // usual single-byte text does not wait on each byte before reading the next.
+    while (pos < text.size()) {
+        const char b = text[pos];
+        if (b == quote || b == '\0') break;
+        if (cp932::IsLeadByte(b) && pos + 1 < text.size() && text[pos + 1] != '\0') {
+            pos += 2;
+        } else {
+            ++pos;
+        }
+    }
     out.AppendBytes(text.data() + start, pos - start);
-    return pos < text.size() ? pos + 1 : pos;
+    return (pos < text.size() && text[pos] == quote) ? pos + 1 : pos;
+}
+
+// A double-byte character, or a run of plain bytes, from `pos`, copied unchanged.
+// Returns the position after it.
+std::size_t CopyUnchanged(FormatOutput& out, std::string_view text, std::size_t pos) noexcept {
+    const std::size_t start = pos;
+    if (cp932::IsLeadByte(text[pos])) {
+        pos += CharLengthAt(text, pos);
+    } else {
+        do {
+            ++pos;
+        } while (pos < text.size() && IsPlain(text[pos]));
+    }
+    out.AppendBytes(text.data() + start, pos - start);
+    return pos;
 }
 
 // "%" or "\": alone it flips its digit mode for the rest of the call; a run of n
@@ -76,9 +99,8 @@ void Separator(FormatOutput& out, char separator) noexcept {
 // looked at), a space and the long time. Both are read as separate texts, so an
 // unterminated quote in the date ends with it. Inside a locale text nothing at
 // all is rendered, not even the space.
-void DateAndTime(FormatOutput& out) noexcept {
+void DateAndTime(FormatOutput& out, const platform::LocaleSettings& locale) noexcept {
     if (out.depth >= 2) return;
-    const platform::LocaleSettings& locale = platform::Locale();
     InterpretFormat(out, locale.ShortDateFormat);
     if (DateCache.Hour != 0 || DateCache.Minute != 0 || DateCache.Second != 0) {
         out.AppendByte(' ');
@@ -86,11 +108,24 @@ void DateAndTime(FormatOutput& out) noexcept {
     }
 }
 
-// W with a run of n: the text of n letters A (or a) interpreted one level deeper,
-// which is the Japanese weekday of run n, refused inside a locale text.
-void RepeatedWeekday(FormatOutput& out, std::int32_t n, TokenCase c) noexcept {
-    if (out.depth >= 2) return;
+// W: alone the week of the month; a run of n is the text of n letters A (or a)
+// interpreted one level deeper, which is the Japanese weekday of run n, refused
+// inside a locale text.
+void WeekToken(FormatOutput& out, std::int32_t n, TokenCase c) noexcept {
+    if (n == 1) {
+        WeekOfMonthToken(out, c);
+    } else if (out.depth < 2) {
+        WeekdayJapaneseToken(out, n, c);
+    }
+}
+
+// A: alone it starts a meridiem pattern, which may consume more of the text; a
+// run of 2 or more is the weekday in Japanese. Returns the position after the token.
+std::size_t MeridiemOrWeekday(FormatOutput& out, std::string_view text, std::size_t start, std::int32_t n,
+                              TokenCase c) noexcept {
+    if (n == 1) return start + MeridiemToken(out, UpToZero(text), start);
     WeekdayJapaneseToken(out, n, c);
+    return start + static_cast<std::size_t>(n);
 }
 
 }  // namespace
@@ -106,82 +141,61 @@ std::int32_t CountRun(std::string_view text, std::size_t& pos, char b) noexcept 
 }
 
 void InterpretFormat(FormatOutput& out, std::string_view text) noexcept {
-    // The text ends at its first zero byte; a lead byte right before it stands alone.
-    if (const std::size_t zero = text.find('\0'); zero != std::string_view::npos) text = text.substr(0, zero);
-    if (text.empty()) return;
+    // The text ends at its end or at its first zero byte, whichever comes first;
+    // the scan stops at the zero byte instead of looking for it beforehand.
+    if (text.empty() || text[0] == '\0') return;
     if (out.depth >= 2) return;  // an expansion inside an expansion renders nothing
     ++out.depth;
 
+    // The locale settings cannot change during a call: read once per run.
+    const platform::LocaleSettings& locale = platform::Locale();
     std::size_t pos = 0;
     while (pos < text.size()) {
         const char b = text[pos];
-        switch (KindOf(b)) {
-            case ByteKind::Literal:
-                out.AppendByte(b);
-                ++pos;
-                continue;
-            case ByteKind::Lead: {
-                const std::size_t length = cp932::CharLength(text, pos);
-                out.AppendBytes(text.data() + pos, length);
-                pos += length;
-                continue;
-            }
-            case ByteKind::Quote:
-                pos = QuotedLiteral(out, text, pos + 1, b);
-                continue;
-            case ByteKind::DateSeparator:
-                Separator(out, platform::Locale().DateSeparator);
-                ++pos;
-                continue;
-            case ByteKind::TimeSeparator:
-                Separator(out, platform::Locale().TimeSeparator);
-                ++pos;
-                continue;
-            case ByteKind::Token:
-                break;
-        }
-
         const std::size_t start = pos++;
-        const std::int32_t n = CountRun(text, pos, b);
-        const bool lower = b >= 'a' && b <= 'z';
-        const TokenCase c = lower ? TokenCase::Lower : TokenCase::Upper;
-        char letter = lower ? static_cast<char>(b - 0x20) : b;
-        if (letter == 'E' && DateCache.Era == 0) letter = 'Y';  // no era: the era year is the year
+        const TokenCase c = (b >= 'a' && b <= 'z') ? TokenCase::Lower : TokenCase::Upper;
+        // Every token but the literals, the separators and the copied bytes consumes
+        // its whole run of equal bytes first.
+        const auto run = [&] { return CountRun(text, pos, b); };
 
-        switch (letter) {
+        switch (b) {
+            case '\0': pos = text.size(); break;  // the text ends at a zero byte
+            // literals and separators
+            case '"': case '\'': pos = QuotedLiteral(out, text, pos, b); break;
+            case '/': Separator(out, locale.DateSeparator); break;
+            case ':': Separator(out, locale.TimeSeparator); break;
             // digit modes
-            case '%':  DigitModeModifier(out, out.WideDigitMode, b, n); break;
-            case '\\': DigitModeModifier(out, out.KanjiDigitMode, b, n); break;
+            case '%':  DigitModeModifier(out, out.WideDigitMode, b, run()); break;
+            case '\\': DigitModeModifier(out, out.KanjiDigitMode, b, run()); break;
             // composites
-            case 'C': DateAndTime(out); break;
-            case 'T': InterpretFormat(out, n == 1 ? platform::Locale().ShortTimeFormat
-                                                  : platform::Locale().LongTimeFormat); break;
-            case 'V': InterpretFormat(out, n == 1 ? platform::Locale().ShortDateFormat
-                                                  : platform::Locale().LongDateFormat); break;
-            case 'W': if (n == 1) WeekOfMonthToken(out, c); else RepeatedWeekday(out, n, c); break;
+            case 'c': case 'C': run(); DateAndTime(out, locale); break;
+            case 't': case 'T': InterpretFormat(out, run() == 1 ? locale.ShortTimeFormat : locale.LongTimeFormat); break;
+            case 'v': case 'V': InterpretFormat(out, run() == 1 ? locale.ShortDateFormat : locale.LongDateFormat); break;
+            case 'w': case 'W': WeekToken(out, run(), c); break;
             // meridiem and weekday in Japanese
-            case 'A': if (n == 1) pos = start + MeridiemToken(out, text, start); else WeekdayJapaneseToken(out, n, c); break;
-            // era and year
-            case 'G': EraToken(out, n, c); break;
-            case 'E': EraYearToken(out, n, c); break;
-            case 'Y': YearToken(out, n, c); break;
-            case 'J': CycleYearToken(out, n, c); break;
-            case 'L': LeapYearToken(out, n, c); break;
+            case 'a': case 'A': pos = MeridiemOrWeekday(out, text, start, run(), c); break;
+            // era and year; the era year of a date before the first era is the year
+            case 'g': case 'G': EraToken(out, run(), c); break;
+            case 'e': case 'E': if (DateCache.Era == 0) YearToken(out, run(), c); else EraYearToken(out, run(), c); break;
+            case 'y': case 'Y': YearToken(out, run(), c); break;
+            case 'j': case 'J': CycleYearToken(out, run(), c); break;
+            case 'l': case 'L': LeapYearToken(out, run(), c); break;
             // month
-            case 'M': MonthToken(out, n, c); break;
-            case 'K': MonthJapaneseToken(out, n, c); break;
+            case 'm': case 'M': MonthToken(out, run(), c); break;
+            case 'k': case 'K': MonthJapaneseToken(out, run(), c); break;
             // day
-            case 'D': DayToken(out, n, c); break;
-            case 'P': DaysLeftToken(out, n, c); break;
-            case 'U': DayNumberToken(out, n, c); break;
-            case 'R': AppendMoonAge(out, n, c); break;
+            case 'd': case 'D': DayToken(out, run(), c); break;
+            case 'p': case 'P': DaysLeftToken(out, run(), c); break;
+            case 'u': case 'U': DayNumberToken(out, run(), c); break;
+            case 'r': case 'R': AppendMoonAge(out, run(), c); break;
             // time
-            case 'H': HourToken(out, n, c); break;
-            case 'F': Hour12Token(out, n, c); break;
-            case 'N': MinuteToken(out, n, c); break;
-            case 'S': SecondToken(out, n, c); break;
-            case 'Z': MilliSecondToken(out, n, c); break;
-            default: break;  // every Token byte has its case above
+            case 'h': case 'H': HourToken(out, run(), c); break;
+            case 'f': case 'F': Hour12Token(out, run(), c); break;
+            case 'n': case 'N': MinuteToken(out, run(), c); break;
+            case 's': case 'S': SecondToken(out, run(), c); break;
+            case 'z': case 'Z': MilliSecondToken(out, run(), c); break;
+            // double-byte characters and every other byte: copied
+            default: pos = CopyUnchanged(out, text, start); break;
         }
     }
 

@@ -24,6 +24,12 @@ inline constexpr char PadChars[] = {
     ' ',  // upper case
 };
 
+// "00" to "99", for writing numbers two digits at a time.
+inline constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
 // The output of one formatting call. Everything appended beyond 256 bytes is
 // dropped, byte by byte: a double-byte character at the limit may leave its lead
 // byte alone at the end. Appends never allocate and never fail.
@@ -42,9 +48,9 @@ public:
     void AppendBytes(const char* bytes, std::size_t n) noexcept {
         const auto room = static_cast<std::size_t>(kCapacity - used_);
         if (n > room) n = room;
-        if (n == 0) return;
-        std::memcpy(buffer_ + used_, bytes, n);
+        char* const to = buffer_ + used_;
         used_ += static_cast<int>(n);
+        CopySmall(to, bytes, n);
     }
 
     void AppendText(std::string_view text) noexcept { AppendBytes(text.data(), text.size()); }
@@ -85,25 +91,31 @@ public:
     // token case (0 or 1 means no filling; numbers are never cut), then written in
     // the current numeral style.
     void AppendNumber(std::uint32_t value, int minDigits, TokenCase tokenCase) noexcept {
-        char digits[10];
-        char* const end = digits + sizeof digits;
-        char* first = end;
-        do {
-            *--first = static_cast<char>('0' + value % 10);
-            value /= 10;
-        } while (value != 0);
-        const auto length = static_cast<int>(end - first);
-        const std::size_t fill = minDigits > length ? static_cast<std::size_t>(minDigits - length) : 0;
         const char pad = PadChars[static_cast<int>(tokenCase)];
-
-        const NumeralStyle style = Style();
-        if (style == NumeralStyle::Ascii) {
-            AppendRepeated(pad, fill);
-            AppendBytes(first, static_cast<std::size_t>(length));
+        int length = 1;
+        for (std::uint32_t v = value; v >= 10; v /= 10) ++length;
+        const int width = minDigits > length ? minDigits : length;
+        if (WideDigitMode || KanjiDigitMode || width > kCapacity - used_) {
+            AppendNumberSlowly(value, length, width, pad);
             return;
         }
-        for (std::size_t i = 0; i < fill && !Full(); ++i) AppendText(StyledChar(style, pad));
-        for (const char* p = first; p != end; ++p) AppendText(StyledChar(style, *p));
+        // The usual case: ASCII digits written in place, from the right, two at a time.
+        char* const to = buffer_ + used_;
+        char* p = to + width;
+        while (value >= 100) {
+            const std::uint32_t pair = (value % 100) * 2;
+            value /= 100;
+            *--p = kDigitPairs[pair + 1];
+            *--p = kDigitPairs[pair];
+        }
+        if (value >= 10) {
+            *--p = kDigitPairs[value * 2 + 1];
+            *--p = kDigitPairs[value * 2];
+        } else {
+            *--p = static_cast<char>('0' + value);
+        }
+        while (p != to) *--p = pad;
+        used_ += width;
     }
 
     bool AnyDigitMode() const noexcept { return WideDigitMode || KanjiDigitMode; }
@@ -129,6 +141,46 @@ public:
     }
 
 private:
+    // A number in full-width or kanji digits, or one that does not fit the room left.
+    [[gnu::noinline]] void AppendNumberSlowly(std::uint32_t value, int length, int width, char pad) noexcept {
+        char digits[10];
+        char* const end = digits + sizeof digits;
+        char* first = end;
+        do {
+            *--first = static_cast<char>('0' + value % 10);
+            value /= 10;
+        } while (value != 0);
+        const auto fill = static_cast<std::size_t>(width - length);
+        const NumeralStyle style = Style();
+        if (style == NumeralStyle::Ascii) {
+            AppendRepeated(pad, fill);
+            AppendBytes(first, static_cast<std::size_t>(length));
+            return;
+        }
+        for (std::size_t i = 0; i < fill && !Full(); ++i) AppendText(StyledChar(style, pad));
+        for (const char* p = first; p != end; ++p) AppendText(StyledChar(style, *p));
+    }
+
+    // Copies n bytes without a library call for the short pieces that make up
+    // nearly all output; reads and writes only the n bytes.
+    static void CopySmall(char* to, const char* from, std::size_t n) noexcept {
+        if (n >= 8) {
+            if (n > 16) {
+                std::memcpy(to, from, n);
+                return;
+            }
+            std::memcpy(to, from, 8);
+            std::memcpy(to + n - 8, from + n - 8, 8);
+        } else if (n >= 4) {
+            std::memcpy(to, from, 4);
+            std::memcpy(to + n - 4, from + n - 4, 4);
+        } else if (n > 0) {
+            to[0] = from[0];
+            to[n / 2] = from[n / 2];
+            to[n - 1] = from[n - 1];
+        }
+    }
+
     char buffer_[kCapacity];
     std::int32_t used_ = 0;
 };

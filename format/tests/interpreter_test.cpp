@@ -75,6 +75,9 @@ TEST_F(InterpreterTest, FormatEndsAtItsFirstZeroByte) {
     EXPECT_EQ(FormatDecodedDateTime(std::string("'ab\0cd'", 7)), "ab");
     // A lead byte right before the zero byte stands alone.
     EXPECT_EQ(FormatDecodedDateTime(std::string("h\x95\0h", 4)), "13\x95");
+    EXPECT_EQ(FormatDecodedDateTime(std::string("'\x95\0x'", 5)), "\x95");
+    // A meridiem pattern does not see past the zero byte either.
+    EXPECT_EQ(FormatDecodedDateTime(std::string("A/\0P", 4)), "A/");
 }
 
 TEST_F(InterpreterTest, LeadByteTakesTheNextByteWhateverItIs) {

@@ -13,6 +13,7 @@
 #include <ctime>
 #include <map>
 #include <new>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -58,11 +59,22 @@ constexpr TDateTime kStart = 37987.0 + (13 * 3600 + 5 * 60 + 7) / 86400.0;  // 2
 constexpr double kSecond = 1.0 / 86400.0;
 constexpr double kUnixEpoch = 25569.0;  // 1970-01-01 as a date-time
 
-// The instant of call `step`; day steps start again after 2,000,000 days (year
-// 7479), so that every instant stays inside the calendar.
-TDateTime InstantAt(std::int64_t step, double stepDays) {
-    return kStart + static_cast<double>(step % 2'000'000) * stepDays;
-}
+// The instants of successive calls: `stepDays` apart, starting again after
+// 2,000,000 steps (for day steps: the year 7479), so that every instant stays
+// inside the calendar. No division, so that the stepping costs next to nothing.
+class Instants {
+public:
+    explicit Instants(double stepDays) : stepDays_(stepDays) {}
+    TDateTime Next() {
+        const TDateTime x = kStart + static_cast<double>(step_) * stepDays_;
+        if (++step_ == 2'000'000) step_ = 0;
+        return x;
+    }
+
+private:
+    double stepDays_;
+    std::int64_t step_ = 0;
+};
 
 std::string Sjis(const char* utf8) { return vesmark::cp932::Utf8ToCp932(utf8).text; }
 
@@ -183,12 +195,12 @@ void ReportAllocations(benchmark::State& state, std::uint64_t before) {
 // ---- Benchmarks ------------------------------------------------------------
 
 void Ours(benchmark::State& state, const std::string& format, bool checkAgainstFloor) {
-    std::int64_t step = 0;
+    Instants instants(kSecond);
     std::string out;
     TDateTime x = kStart;
     const std::uint64_t before = g_allocations;
     for (auto _ : state) {
-        x = InstantAt(step++, kSecond);
+        x = instants.Next();
         out = vesmark::FormatDateTimeEx(format, x);
         benchmark::DoNotOptimize(out);
     }
@@ -209,11 +221,11 @@ void BM_Overflow(benchmark::State& state) {
 }
 
 void Decode(benchmark::State& state, double stepDays) {
-    std::int64_t step = 0;
+    Instants instants(stepDays);
     TDateTime x = kStart;
     const std::uint64_t before = g_allocations;
     for (auto _ : state) {
-        x = InstantAt(step++, stepDays);
+        x = instants.Next();
         vesmark::DecodeDateTimeEx(x);
         benchmark::ClobberMemory();
     }
@@ -230,12 +242,12 @@ void BM_DecodeTimeStep(benchmark::State& state) { Decode(state, kSecond); }
 void BM_DecodeDayStep(benchmark::State& state) { Decode(state, 1.0); }
 
 void BM_Floor(benchmark::State& state) {
-    std::int64_t step = 0;
+    Instants instants(kSecond);
     std::string out;
     TDateTime x = kStart;
     const std::uint64_t before = g_allocations;
     for (auto _ : state) {
-        x = InstantAt(step++, kSecond);
+        x = instants.Next();
         out = FloorFormat(x);
         benchmark::DoNotOptimize(out);
     }
@@ -246,12 +258,12 @@ void BM_Floor(benchmark::State& state) {
 constexpr const char* kEnglishWeekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 
 void BM_Strftime(benchmark::State& state) {
-    std::int64_t step = 0;
+    Instants instants(kSecond);
     std::string out;
     TDateTime x = kStart;
     const std::uint64_t before = g_allocations;
     for (auto _ : state) {
-        x = InstantAt(step++, kSecond);
+        x = instants.Next();
         const auto t = static_cast<std::time_t>(std::llround((x - kUnixEpoch) * 86400.0));
         std::tm tm{};
         gmtime_r(&t, &tm);
@@ -277,12 +289,12 @@ void BM_Icu(benchmark::State& state) {
         return;
     }
     format.adoptTimeZone(icu::TimeZone::createTimeZone("GMT"));
-    std::int64_t step = 0;
+    Instants instants(kSecond);
     std::string out;
     TDateTime x = kStart;
     const std::uint64_t before = g_allocations;
     for (auto _ : state) {
-        x = InstantAt(step++, kSecond);
+        x = instants.Next();
         const UDate when = std::round((x - kUnixEpoch) * 86400.0) * 1000.0;
         icu::UnicodeString text;
         format.format(when, text);
@@ -301,10 +313,16 @@ void BM_Icu(benchmark::State& state) {
 // (CPU time, because the machine may be shared with other work).
 class RecordingReporter : public benchmark::ConsoleReporter {
 public:
+    // With --benchmark_repetitions the median is kept; otherwise the single run.
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
-            if (!run.error_occurred && run.run_type == Run::RT_Iteration) {
-                times_[run.benchmark_name()] = run.GetAdjustedCPUTime();
+            if (run.error_occurred) continue;
+            const std::string name = run.run_name.str();
+            if (run.run_type == Run::RT_Iteration && medians_.count(name) == 0) {
+                times_[name] = run.GetAdjustedCPUTime();
+            } else if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+                times_[name] = run.GetAdjustedCPUTime();
+                medians_.insert(name);
             }
         }
         ConsoleReporter::ReportRuns(runs);
@@ -313,6 +331,7 @@ public:
 
 private:
     std::map<std::string, double> times_;
+    std::set<std::string> medians_;
 };
 
 void PrintRatios(const std::map<std::string, double>& times) {

@@ -28,7 +28,7 @@ std::int32_t DayNumber = 2415019;
 
 void DecodeDateTimeEx(TDateTime x) {
     // NaN and the infinities count as 0.0; every later step sees a finite value.
-    x = SanitizeDateTime(x);
+    if (!std::isfinite(x)) x = 0.0;
     TDateCache& cache = DateCache;
 
     // Whole days compared as doubles: no conversion of a huge value to an integer.

@@ -10,7 +10,8 @@ namespace vesmark::settings {
 struct OptionSettings {
     std::string ButtonFormat;    // [Format] ButtonFormat
     std::string BackNextFormat;  // [Format] BackNextFormat
-    int SaveInterval = 0;        // [Backup] SaveInterval, minutes
+    int SaveInterval = 0;        // [Backup] SaveInterval, minutes, as stored (the
+                                 // dialog maps it through the interval tables)
     bool BackupSave = false;     // [Backup] BackupSave
     std::string BackupFileNm;    // [Backup] BackupFileNm
     std::string BackupChgExt;    // [Backup] BackupChgExt
@@ -33,6 +34,8 @@ struct SaveResult {
 };
 
 // Writes all seven keys at once (all or nothing); every other byte of the file is kept.
+// Texts are written between double quotes as given, up to a first line break; the
+// interval is written as given. On failure the file is as it was and message names it.
 SaveResult Save(std::string_view cp932Path, const OptionSettings& values);
 
 }  // namespace vesmark::settings

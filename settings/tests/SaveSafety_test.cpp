@@ -52,9 +52,9 @@ void ExpectCannotWrite(const SaveResult& r, const std::string& path) {
 }
 
 // Files in the folder other than the settings file: leftovers of a save.
-int OtherFiles(const ScratchDir& dir, const std::string& keep) {
+int OtherFiles(const std::string& folder, const std::string& keep) {
     int n = 0;
-    for (const auto& e : std::filesystem::directory_iterator(dir.path())) {
+    for (const auto& e : std::filesystem::directory_iterator(folder)) {
         if (e.path().filename() != keep) ++n;
     }
     return n;
@@ -73,7 +73,7 @@ TEST(SaveFailure, ReadOnlyFileIsProtectedEvenForRoot) {
         ExpectCannotWrite(Save(path, Changed()), path);
         EXPECT_EQ(ReadBytes(path), kOldFile);
         EXPECT_EQ(ModeBits(path), mode);
-        EXPECT_EQ(OtherFiles(dir, "Vesmark.ini"), 0);
+        EXPECT_EQ(OtherFiles(dir.path(), "Vesmark.ini"), 0);
     }
 }
 
@@ -91,6 +91,36 @@ TEST(SaveFailure, WhatIsNoRegularFileIsNotReplaced) {
 
     const std::string inMissingFolder = dir.File("absent/Vesmark.ini");
     ExpectCannotWrite(Save(inMissingFolder, Changed()), inMissingFolder);
+}
+
+// For an ordinary user the kernel's checks apply: a writable file in a folder the
+// user may not write cannot be replaced, and is left alone; so is a file the user
+// may not write in a folder the user may write.
+TEST(SaveFailure, OrdinaryUserWithoutWritePermission) {
+    ScratchDir dir;
+    ASSERT_EQ(::chmod(dir.path().c_str(), 0755), 0);
+    const std::string lockedFolder = dir.File("locked");
+    const std::string openFolder = dir.File("open");
+    ASSERT_EQ(::mkdir(lockedFolder.c_str(), 0755), 0);
+    ASSERT_EQ(::mkdir(openFolder.c_str(), 0777), 0);
+    const std::string inLocked = lockedFolder + "/Vesmark.ini";
+    const std::string inOpen = openFolder + "/Vesmark.ini";
+    WriteBytes(inLocked, kOldFile);
+    WriteBytes(inOpen, kOldFile);
+    ASSERT_EQ(::chmod(inLocked.c_str(), 0666), 0);
+    ASSERT_EQ(::chmod(inOpen.c_str(), 0644), 0);  // owned by root: not writable for others
+
+    const int code = RunInChild([&] {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) return 77;
+        if (Save(inLocked, Changed()).ok) return 11;
+        if (Save(inOpen, Changed()).ok) return 12;
+        return 0;
+    });
+    if (code == 77) GTEST_SKIP() << "cannot switch to an ordinary user";
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(ReadBytes(inLocked), kOldFile);
+    EXPECT_EQ(ReadBytes(inOpen), kOldFile);
+    EXPECT_EQ(OtherFiles(lockedFolder, "Vesmark.ini") + OtherFiles(openFolder, "Vesmark.ini"), 0);
 }
 
 // A file too large to hold in memory is refused rather than cut short.
@@ -125,7 +155,7 @@ TEST(SaveFailure, WriteFailingPartwayLeavesTheFile) {
     });
     EXPECT_EQ(code, 0);
     EXPECT_EQ(ReadBytes(path), kOldFile);
-    EXPECT_EQ(OtherFiles(dir, "Vesmark.ini"), 0);
+    EXPECT_EQ(OtherFiles(dir.path(), "Vesmark.ini"), 0);
 }
 
 // A real full disk: a small tmpfs, mounted in a mount namespace of a child process.

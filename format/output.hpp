@@ -95,7 +95,7 @@ public:
         int length = 1;
         for (std::uint32_t v = value; v >= 10; v /= 10) ++length;
         const int width = minDigits > length ? minDigits : length;
-        if (WideDigitMode || KanjiDigitMode || width > kCapacity - used_) {
+        if (Style() != NumeralStyle::Ascii || width > kCapacity - used_) {
             AppendNumberSlowly(value, length, width, pad);
             return;
         }

@@ -43,6 +43,13 @@ TEST_F(MoonAgeTest, AgeStaysWithinItsRangeAcrossManyLunations) {
     }
 }
 
+// Before 1899-12-30 the fraction is negative and counts back from the day number:
+// -1.25 (1899-12-29 06:00, day number 2415018) is 0.75 days after day 2415017.
+TEST_F(MoonAgeTest, NegativeValuesCountTheTimeBackFromTheDayNumber) {
+    EXPECT_NEAR(formatter::MoonAge(-1.25, 2415018), formatter::MoonAge(0.75, 2415017), 1e-9);
+    EXPECT_NEAR(formatter::MoonAge(-1.25, 2415018), formatter::MoonAge(0.25, 2415018) - 0.5, 1e-9);
+}
+
 TEST_F(MoonAgeTest, RenderingTwiceWithoutDecodingGivesTheSameText) {
     DecodeDateTimeEx(At(2003, 1, 18, 19, 48));
     EXPECT_EQ(FormatDecodedDateTime("rrrrr"), FormatDecodedDateTime("rrrrr"));

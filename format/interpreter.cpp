@@ -119,13 +119,15 @@ void WeekToken(FormatOutput& out, std::int32_t n, TokenCase c) noexcept {
     }
 }
 
-// A: alone it starts a meridiem pattern, which may consume more of the text; a
-// run of 2 or more is the weekday in Japanese. Returns the position after the token.
-std::size_t MeridiemOrWeekday(FormatOutput& out, std::string_view text, std::size_t start, std::int32_t n,
-                              TokenCase c) noexcept {
-    if (n == 1) return start + MeridiemToken(out, UpToZero(text), start);
-    WeekdayJapaneseToken(out, n, c);
-    return start + static_cast<std::size_t>(n);
+// A: alone it starts a meridiem pattern, which may consume more of the text (`pos`
+// then moves past the pattern); a run of 2 or more is the weekday in Japanese.
+void MeridiemOrWeekday(FormatOutput& out, std::string_view text, std::size_t start, std::size_t& pos,
+                       std::int32_t n, TokenCase c) noexcept {
+    if (n == 1) {
+        pos = start + MeridiemToken(out, UpToZero(text), start);
+    } else {
+        WeekdayJapaneseToken(out, n, c);
+    }
 }
 
 }  // namespace
@@ -173,7 +175,7 @@ void InterpretFormat(FormatOutput& out, std::string_view text) noexcept {
             case 'v': case 'V': InterpretFormat(out, run() == 1 ? locale.ShortDateFormat : locale.LongDateFormat); break;
             case 'w': case 'W': WeekToken(out, run(), c); break;
             // meridiem and weekday in Japanese
-            case 'a': case 'A': pos = MeridiemOrWeekday(out, text, start, run(), c); break;
+            case 'a': case 'A': MeridiemOrWeekday(out, text, start, pos, run(), c); break;
             // era and year; the era year of a date before the first era is the year
             case 'g': case 'G': EraToken(out, run(), c); break;
             case 'e': case 'E': if (DateCache.Era == 0) YearToken(out, run(), c); else EraYearToken(out, run(), c); break;

@@ -2,8 +2,11 @@
 // advancing one second per call, a format that overflows 256 bytes, decoding alone,
 // and three peers rendering the default tool-button format: gmtime_r + strftime,
 // ICU's SimpleDateFormat and a hand-written fixed routine (the floor). Heap
-// allocations are counted through a global operator new; at the end each peer's
-// time is printed divided by ours.
+// allocations are counted through a global operator new (ICU allocates with
+// malloc, so its count says nothing); at the end each peer's time is printed
+// divided by ours. On a shared machine, steadier ratios come from
+//   format_bench --benchmark_repetitions=7 --benchmark_enable_random_interleaving=true
+// (the summary then uses the medians).
 #include <benchmark/benchmark.h>
 
 #include <cinttypes>

@@ -89,7 +89,9 @@ FileBytes ReadWholeFile(const std::string& path) {
         static_cast<unsigned long long>(st.st_size) > MaxFileBytes) {
         return result;
     }
-    std::string bytes(static_cast<std::size_t>(st.st_size), '\0');
+    // One byte more than the size, so that the read which finds the end needs no
+    // larger buffer (growing would copy the whole file).
+    std::string bytes(static_cast<std::size_t>(st.st_size) + 1, '\0');
     std::size_t used = 0;
     for (;;) {
         // The file may grow while it is read; read on to its end, within the limit.

@@ -98,9 +98,9 @@ inline void Type(QWidget* w, const QString& text) {
 
 // Runs `inspect` on the next modal widget that opens, then makes sure it closes.
 // Gives up after a few seconds, so a box that never opens fails the test instead
-// of hanging it.
-inline void WhenModalOpens(std::function<void(QWidget*)> inspect, bool* seen = nullptr) {
-    auto* timer = new QTimer;
+// of hanging it. Returns the watching timer; deleting it stops the watch.
+inline QTimer* WhenModalOpens(std::function<void(QWidget*)> inspect, bool* seen = nullptr) {
+    auto* timer = new QTimer(qApp);
     auto started = std::make_shared<QElapsedTimer>();
     started->start();
     timer->setInterval(10);
@@ -117,6 +117,7 @@ inline void WhenModalOpens(std::function<void(QWidget*)> inspect, bool* seen = n
         if (box->isVisible()) QMetaObject::invokeMethod(box, "reject");
     });
     timer->start();
+    return timer;
 }
 
 }  // namespace vesmark::dialog::test

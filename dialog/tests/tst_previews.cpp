@@ -230,9 +230,10 @@ void PreviewTest::previewNamesACharacterOutsideCodePage932() {
     dlg.show();
     dlg.ui.edtExt->setText(QStringLiteral("~%X🎉"));
     bool opened = false;
-    WhenModalOpens([&](QWidget*) { opened = true; });
+    QPointer<QTimer> watch = WhenModalOpens([&](QWidget*) { opened = true; });
     QTest::mouseClick(dlg.ui.btnBackup, Qt::LeftButton);
     QTest::qWait(50);
+    delete watch;
     QVERIFY(!opened);
     QCOMPARE(prompts.calls.size(), 1);
     QCOMPARE(prompts.calls[0].kind, QStringLiteral("warn"));

@@ -65,7 +65,7 @@ QT_QPA_PLATFORM=offscreen bench offscreen
 
 if command -v Xvfb >/dev/null; then
   exec 3>"$WORK/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
   XVFB_PID=$!
   exec 3>&-
   for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.05; done

@@ -16,6 +16,14 @@ PACKAGES=(
   clang libclang-rt-14-dev
 )
 
+# Optional groups: --screenshots adds what scripts/screenshots.sh needs.
+for arg in "$@"; do
+  case "$arg" in
+    --screenshots) PACKAGES+=(imagemagick) ;;
+    *) echo "install-deps: unknown option $arg" >&2; exit 2 ;;
+  esac
+done
+
 missing=()
 for p in "${PACKAGES[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

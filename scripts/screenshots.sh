@@ -13,7 +13,7 @@ if [ -z "$EXE" ]; then
 fi
 [ -n "$EXE" ] && [ -x "$EXE" ] || { echo "screenshots: build VesmarkOpt first (or pass its path)" >&2; exit 1; }
 for tool in Xvfb xdotool import; do
-  command -v "$tool" >/dev/null || { echo "screenshots: $tool is missing (bash scripts/install-deps.sh)" >&2; exit 1; }
+  command -v "$tool" >/dev/null || { echo "screenshots: $tool is missing (bash scripts/install-deps.sh --screenshots)" >&2; exit 1; }
 done
 
 WORK=$(mktemp -d)
@@ -27,7 +27,7 @@ cleanup() {
 trap cleanup EXIT
 
 exec 3>"$WORK/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 XVFB_PID=$!
 exec 3>&-
 for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.05; done

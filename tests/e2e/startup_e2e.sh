@@ -7,7 +7,7 @@ set -uo pipefail
 EXE=${1:?program path}
 SCENARIO=${2:?scenario}
 
-for tool in Xvfb xdotool xwininfo; do
+for tool in Xvfb xdotool xwininfo xdpyinfo; do
   command -v "$tool" >/dev/null 2>&1 || { echo "skip: $tool is not installed"; exit 77; }
 done
 
@@ -19,7 +19,10 @@ PIDS=()
 XVFB_PID=
 cleanup() {
   for p in "${PIDS[@]}"; do kill -9 "$p" 2>/dev/null; done
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+  # Wait for the server to be gone, so that the next run never finds its
+  # display half shut down.
+  [ -n "$XVFB_PID" ] && { kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null; }
+  [ -n "${KEEP:-}" ] && cp -r "$WORK" /tmp/e2e-keep-$$
   rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -28,12 +31,14 @@ fail() { echo "FAIL [$SCENARIO]: $*" >&2; exit 1; }
 
 # A display of our own.
 exec 3>"$WORK/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
 XVFB_PID=$!
 exec 3>&-
 for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.05; done
 [ -s "$WORK/display" ] || fail "Xvfb did not start"
 export DISPLAY=":$(head -1 "$WORK/display")"
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+xdpyinfo >/dev/null 2>&1 || fail "display $DISPLAY does not answer"
 export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR="$WORK/run"
 mkdir -m 700 "$XDG_RUNTIME_DIR"

@@ -10,8 +10,10 @@
 #include "cli/filename_helpers.hpp"
 #include "cli/locale_override.hpp"
 #include "cli/request_fields.hpp"
+#include "format/slip_check.hpp"
 #include "format/uFormatDateTimeEx.hpp"
 #include "platform/clock.hpp"
+#include "platform/cp932.hpp"
 #include "platform/locale.hpp"
 #include "platform/textconv.hpp"
 
@@ -24,6 +26,7 @@ constexpr std::string_view kUsage =
        vesmark-format --backup TEMPLATE [--name TEXT] [--ext TEXT] [--count N]
                       [--at DATETIME] [--locale NAME=VALUE]... [--hex]
        vesmark-format --sanitize TEXT [--hex]
+       vesmark-format --check FORMAT
        vesmark-format --show-locale [--locale NAME=VALUE]... [--hex]
        vesmark-format --batch [--locale NAME=VALUE]...
 
@@ -43,6 +46,9 @@ Renders each FORMAT of the extended date-time format language at DATETIME
                        (default "(拡張子)"), --count N (default 99)
   --sanitize TEXT      prints TEXT with the characters a file name cannot hold
                        turned into "_"
+  --check FORMAT       prints a line for each run of m or M (the month) that
+                       stands where the minute (n) is expected: just after an
+                       hour (h, H, f, F) or just before a second (s, S)
   --batch              answers requests from standard input, one per line
   --help               prints this text
   --                   every later argument is a FORMAT
@@ -59,8 +65,8 @@ page 932 bytes; SERIAL is a number as C's strtod reads it.
   locale NAME HEXVALUE                          -> ok
 A malformed request is answered with error TAB REASON.
 
-Exit status: 0 done, 1 the output could not be written, 2 a bad option,
-date-time or text.
+Exit status: 0 done, 1 the output could not be written or --check found
+something, 2 a bad option, date-time or text.
 )usage";
 
 struct Options {
@@ -74,6 +80,7 @@ struct Options {
     std::optional<std::string> ext;
     std::optional<std::string> count;
     std::optional<std::string> sanitize;
+    std::optional<std::string> check;
     std::vector<std::string> locales;  // NAME=VALUE, in the order given
     std::vector<std::string> formats;
 };
@@ -90,6 +97,7 @@ std::optional<std::string>* SingleValueOption(Options& o, std::string_view name)
     if (name == "--ext") return &o.ext;
     if (name == "--count") return &o.count;
     if (name == "--sanitize") return &o.sanitize;
+    if (name == "--check") return &o.check;
     return nullptr;
 }
 
@@ -144,10 +152,11 @@ std::optional<UsageError> ParseArguments(const std::vector<std::string>& args, O
 
 std::optional<UsageError> CheckCombination(const Options& o) {
     const int modes = (o.formats.empty() ? 0 : 1) + (o.batch ? 1 : 0) + (o.backup ? 1 : 0) +
-                      (o.sanitize ? 1 : 0) + (o.showLocale ? 1 : 0);
+                      (o.sanitize ? 1 : 0) + (o.showLocale ? 1 : 0) + (o.check ? 1 : 0);
     if (modes == 0) return UsageError{"no FORMAT given (see --help)"};
     if (modes > 1)
-        return UsageError{"FORMAT, --batch, --backup, --sanitize and --show-locale exclude each other"};
+        return UsageError{
+            "FORMAT, --batch, --backup, --sanitize, --show-locale and --check exclude each other"};
     if (o.at && o.formats.empty() && !o.backup)
         return UsageError{"--at applies to FORMAT and --backup only"};
     if (o.hex && o.batch) return UsageError{"--hex does not apply to --batch"};
@@ -155,6 +164,8 @@ std::optional<UsageError> CheckCombination(const Options& o) {
         return UsageError{std::string(o.name ? "--name" : o.ext ? "--ext" : "--count") +
                           " applies to --backup only"};
     if (o.sanitize && !o.locales.empty()) return UsageError{"--locale does not apply to --sanitize"};
+    if (o.check && !o.locales.empty()) return UsageError{"--locale does not apply to --check"};
+    if (o.check && o.hex) return UsageError{"--hex does not apply to --check"};
     return std::nullopt;
 }
 
@@ -239,6 +250,22 @@ void Sanitize(const Options& o, Printer& print) {
     print.Line(SanitizeFileNameText(text).value_or(""));
 }
 
+// One line per month run where a minute is expected; true when there was any.
+bool CheckFormat(const Options& o, std::ostream& out) {
+    const std::string format = ToCp932(*o.check, "--check");
+    const std::vector<MinuteSlip> slips = FindMinuteSlips(format);
+    for (const MinuteSlip& slip : slips) {
+        std::size_t column = 1;
+        for (std::size_t pos = 0; pos < slip.offset; pos += cp932::CharLength(format, pos)) ++column;
+        const char* where = slip.afterHour && slip.beforeSecond ? "between the hour and the second"
+                            : slip.afterHour                    ? "after the hour"
+                                                                : "before the second";
+        out << "column " << column << ": " << slip.Written() << " " << where
+            << " is the month; the minute is " << slip.Minute() << '\n';
+    }
+    return !slips.empty();
+}
+
 void ShowLocale(std::ostream& out, bool hex) {
     const platform::LocaleSettings& settings = platform::Locale();
     for (const std::string_view name : kLocaleSettingNames) {
@@ -279,6 +306,11 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
                 Sanitize(o, print);
             else if (o.showLocale)
                 ShowLocale(out, o.hex);
+            else if (o.check) {
+                const bool found = CheckFormat(o, out);
+                const int status = Finish(out, err);
+                return status == kExitOk && found ? kExitCheckFound : status;
+            }
             else
                 RenderFormats(o, print);
             return Finish(out, err);

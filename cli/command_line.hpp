@@ -10,6 +10,7 @@ namespace vesmark::cli {
 // Exit statuses.
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitOutputFailed = 1;
+inline constexpr int kExitCheckFound = 1;  // --check found a month where a minute is expected
 inline constexpr int kExitUsage = 2;  // a bad option, value or argument text
 
 // Runs vesmark-format with its arguments (UTF-8, without the program name).

@@ -153,6 +153,34 @@ TEST_F(CommandLineTest, BackupAndSanitizePrintTheHelpersResults) {
     }
 }
 
+struct CheckCase {
+    std::string format;  // UTF-8
+    int status;
+    std::string out;
+};
+
+const CheckCase kCheckCases[] = {
+    {"yyyy/mm/dd hh:nn:ss", kExitOk, ""},
+    {"hh:mm", kExitCheckFound, "column 4: mm after the hour is the month; the minute is nn\n"},
+    {"MM:SS", kExitCheckFound, "column 1: MM before the second is the month; the minute is NN\n"},
+    // Columns count characters, not bytes.
+    {"h時m分s秒", kExitCheckFound,
+     "column 3: m between the hour and the second is the month; the minute is n\n"},
+    {"hh:mm mm:ss", kExitCheckFound,
+     "column 4: mm after the hour is the month; the minute is nn\n"
+     "column 7: mm before the second is the month; the minute is nn\n"},
+};
+
+TEST_F(CommandLineTest, CheckNamesEachMonthWhereAMinuteIsExpected) {
+    for (const auto& c : kCheckCases) {
+        SCOPED_TRACE(c.format);
+        const RunResult r = RunWith({"--check", c.format});
+        EXPECT_EQ(r.status, c.status) << r.err;
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.err, "");
+    }
+}
+
 struct ErrorCase {
     std::vector<std::string> args;
     std::string mentions;  // part of the message
@@ -188,6 +216,11 @@ const ErrorCase kErrorCases[] = {
     {{"--backup", "%F", "--name", "가"}, ""},
     {{"--backup", "%F", "--at", "2023-02-29"}, ""},
     {{"--sanitize", "가"}, ""},
+    {{"--check", "hh:mm", "yyyy"}, "exclude"},
+    {{"--check", "hh:mm", "--hex"}, "--hex"},
+    {{"--check", "hh:mm", "--locale", "am=x"}, "--locale"},
+    {{"--check", "hh:mm", "--at", "2004-01-01"}, "--at"},
+    {{"--check", "가"}, "U+AC00"},
 };
 
 TEST_F(CommandLineTest, BadArgumentsGiveOneLineAndStatusTwo) {

@@ -2,7 +2,9 @@
 // file-name libraries.
 #include "dialog/OptionDlgUnit.hpp"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -20,6 +22,7 @@
 #include "dialog/Texts.hpp"
 #include "dialog/WidgetText.hpp"
 #include "filepath/ComFilePathUnit.hpp"
+#include "format/slip_check.hpp"
 #include "format/uFormatDateTimeEx.hpp"
 #include "platform/clock.hpp"
 #include "platform/cp932.hpp"
@@ -105,6 +108,17 @@ TFormOptionDlg::TFormOptionDlg(Prompts& prompts, QWidget* parent)
     ui.dtpTestDate->installEventFilter(this);
     ui.dtpTestTime->installEventFilter(this);
 
+    // The previews: a rendering once the waiting events are handled, and the
+    // clock's tick while the pickers hold the present.
+    previewDue_.setSingleShot(true);
+    previewDue_.setInterval(0);
+    previewClock_.setSingleShot(true);
+    for (QComboBox* combo : {ui.cmbBtnFace, ui.cmbMnuFace}) {
+        combo->setItemDelegate(new PresetDelegate(combo));
+        combo->view()->installEventFilter(this);  // renders the presets when the list opens
+        combo->lineEdit()->setContextMenuPolicy(Qt::CustomContextMenu);
+    }
+
     connect(ui.btnSet, &QPushButton::clicked, this, [this] { btnSetClick(); });
     connect(ui.btnRefresh, &QPushButton::clicked, this, [this] { btnRefreshClick(); });
     connect(ui.btnCancel, &QPushButton::clicked, this, [this] { btnCancelClick(); });
@@ -115,11 +129,26 @@ TFormOptionDlg::TFormOptionDlg(Prompts& prompts, QWidget* parent)
     connect(ui.btnPopup2, &QPushButton::clicked, this, [this] { btnPopupClick(ui.btnPopup2); });
     connect(ui.pumAddIdent, &QMenu::triggered, this, [this](QAction* item) { pumClick(item); });
     connect(ui.btnFolder, &QPushButton::clicked, this, [this] { btnFolderClick(); });
+    connect(ui.cmbBtnFace, &QComboBox::editTextChanged, this, [this] { PreviewChanged(ui.prvBtnFace); });
+    connect(ui.cmbMnuFace, &QComboBox::editTextChanged, this, [this] { PreviewChanged(ui.prvMnuFace); });
+    connect(ui.dtpTestDate, &QDateEdit::dateChanged, this, [this] { PickerChanged(); });
+    connect(ui.dtpTestTime, &QTimeEdit::timeChanged, this, [this] { PickerChanged(); });
+    connect(&previewDue_, &QTimer::timeout, this, [this] { RenderPreviews(); });
+    connect(&previewClock_, &QTimer::timeout, this, [this] { ClockTick(); });
+    connect(ui.cmbBtnFace->lineEdit(), &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { FormatEditMenu(ui.cmbBtnFace, pos); });
+    connect(ui.cmbMnuFace->lineEdit(), &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { FormatEditMenu(ui.cmbMnuFace, pos); });
+    connect(ui.pumInsertToken, &QMenu::triggered, this, [this](QAction* item) { InsertToken(item); });
 
     btnRefreshClick();
 }
 
 bool TFormOptionDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show) {
+        if (watched == ui.cmbBtnFace->view()) RenderPresets(ui.cmbBtnFace);
+        if (watched == ui.cmbMnuFace->view()) RenderPresets(ui.cmbMnuFace);
+    }
     // The Tab key leaves a date or time picker rather than walking its fields.
     if ((watched == ui.dtpTestDate || watched == ui.dtpTestTime) &&
         event->type() == QEvent::KeyPress) {
@@ -201,6 +230,13 @@ void TFormOptionDlg::btnRefreshClick() {
     const DecodedTime time = DecodeTime(now);
     ui.dtpTestDate->setDate(QDate(date.Year, date.Month, date.Day));
     ui.dtpTestTime->setTime(QTime(time.Hour, time.Minute, time.Second, time.MilliSecond));
+
+    // The pickers hold the present: the previews follow the clock until the user
+    // changes one of them.
+    previewFollowsClock_ = true;
+    ArmClock();
+    PreviewChanged(ui.prvBtnFace);
+    PreviewChanged(ui.prvMnuFace);
 }
 
 void TFormOptionDlg::btnCancelClick() { reject(); }
@@ -280,6 +316,98 @@ TDateTime TFormOptionDlg::TestDateTime() const {
     const double time = ui.dtpTestTime->time().msecsSinceStartOfDay() / 86'400'000.0;
     // Before 1899-12-30 the time of day counts away from zero, like the day itself.
     return days < 0 ? days - time : days + time;
+}
+
+TDateTime TFormOptionDlg::PreviewDateTime() const {
+    return previewFollowsClock_ ? platform::Now() : TestDateTime();
+}
+
+void TFormOptionDlg::PreviewChanged(FormatPreview* preview) {
+    (preview == ui.prvBtnFace ? btnFaceDue_ : mnuFaceDue_) = true;
+    if (!previewDue_.isActive()) previewDue_.start();
+}
+
+void TFormOptionDlg::RenderPreviews() {
+    if (btnFaceDue_) RenderPreview(ui.prvBtnFace, ui.lblBtnFace, ui.cmbBtnFace);
+    if (mnuFaceDue_) RenderPreview(ui.prvMnuFace, ui.lblMnuFace, ui.cmbMnuFace);
+    btnFaceDue_ = mnuFaceDue_ = false;
+}
+
+// The format rendered as the test button renders it, with a warning for a month
+// where a minute is expected; a character code page 932 cannot hold gets the
+// refusal the test button would show, on one line.
+void TFormOptionDlg::RenderPreview(FormatPreview* preview, const QLabel* caption, const QComboBox* combo) {
+    const WidgetBytes bytes = FromWidget(combo->currentText());
+    if (!bytes.ok) {
+        QString refusal = texts::UnstorableChar(caption->text(), bytes.badChar, bytes.badCode);
+        preview->SetResult({}, refusal.remove(u'\r').remove(u'\n'));
+        return;
+    }
+    QString warning;
+    const std::vector<MinuteSlip> slips = FindMinuteSlips(bytes.cp932);
+    if (!slips.empty()) {
+        warning = texts::MinuteSlip(QString::fromStdString(slips.front().Written()),
+                                    QString::fromStdString(slips.front().Minute()));
+    }
+    preview->SetResult(ToWidget(FormatDateTimeEx(bytes.cp932, PreviewDateTime())), warning);
+}
+
+void TFormOptionDlg::PickerChanged() {
+    previewFollowsClock_ = false;
+    previewClock_.stop();
+    PreviewChanged(ui.prvBtnFace);
+    PreviewChanged(ui.prvMnuFace);
+}
+
+void TFormOptionDlg::ClockTick() {
+    if (!previewFollowsClock_) return;
+    PreviewChanged(ui.prvBtnFace);
+    PreviewChanged(ui.prvMnuFace);
+    ArmClock();
+}
+
+// The next tick comes as the clock's second changes.
+void TFormOptionDlg::ArmClock() {
+    previewClock_.start(1000 - DecodeTime(platform::Now()).MilliSecond);
+}
+
+void TFormOptionDlg::RenderPresets(QComboBox* combo) {
+    auto* delegate = qobject_cast<PresetDelegate*>(combo->itemDelegate());
+    if (delegate == nullptr) return;
+    const TDateTime at = PreviewDateTime();
+    QStringList renderings;
+    for (int i = 0; i < combo->count(); ++i) {
+        const WidgetBytes bytes = FromWidget(combo->itemText(i));
+        renderings << (bytes.ok ? ToWidget(FormatDateTimeEx(bytes.cp932, at)) : QString());
+    }
+    delegate->SetRenderings(renderings);
+}
+
+void TFormOptionDlg::FormatEditMenu(QComboBox* combo, const QPoint& pos) {
+    QLineEdit* edit = combo->lineEdit();
+    QMenu* menu = edit->createStandardContextMenu();
+    menu->setObjectName(QStringLiteral("FormatEditMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    ui.pumInsertToken->setProperty("Tag", combo == ui.cmbBtnFace ? 1 : 2);
+    // Each token with its rendering, in the column menus keep for shortcuts.
+    const TDateTime at = PreviewDateTime();
+    for (QAction* item : ui.pumInsertToken->actions()) {
+        const std::string token = FromWidget(item->property("Hint").toString()).cp932;
+        item->setText(item->text().section(u'\t', 0, 0) + u'\t' + ToWidget(FormatDateTimeEx(token, at)));
+    }
+    menu->addSeparator();
+    menu->addMenu(ui.pumInsertToken);
+    menu->popup(edit->mapToGlobal(pos));
+}
+
+// The token goes in at the caret, in place of a selection, as if typed.
+void TFormOptionDlg::InsertToken(QAction* item) {
+    const QString token = item->property("Hint").toString();
+    switch (ui.pumInsertToken->property("Tag").toInt()) {
+    case 1: ui.cmbBtnFace->lineEdit()->insert(token); break;
+    case 2: ui.cmbMnuFace->lineEdit()->insert(token); break;
+    default: break;
+    }
 }
 
 void TFormOptionDlg::TestFormat(const QString& caption, const std::string& format) {

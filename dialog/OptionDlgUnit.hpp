@@ -4,8 +4,10 @@
 
 #include <QDialog>
 #include <QString>
+#include <QTimer>
 #include <string>
 
+#include "dialog/FormatPreview.hpp"
 #include "dialog/Prompts.hpp"
 #include "platform/datetime.hpp"
 #include "ui_OptionDlgUnit.h"
@@ -47,6 +49,12 @@ public:
     // The test date-time: the day of dtpTestDate at the time of day of dtpTestTime.
     TDateTime TestDateTime() const;
 
+    // What the previews render at: the present while the pickers still hold the
+    // moment of the load (the previews then tick once a second), afterwards the
+    // test date-time.
+    TDateTime PreviewDateTime() const;
+    bool PreviewFollowsClock() const { return previewFollowsClock_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -55,7 +63,26 @@ private:
     // character code page 932 cannot hold.
     bool FieldBytes(const QString& field, const QString& text, std::string& out);
 
+    // The previews: a change asks for a rendering, which runs once the events
+    // waiting are handled, so a burst of changes renders once.
+    void PreviewChanged(FormatPreview* preview);
+    void RenderPreviews();
+    void RenderPreview(FormatPreview* preview, const QLabel* caption, const QComboBox* combo);
+    void PickerChanged();
+    void ClockTick();
+    void ArmClock();
+    // The renderings of a combo box's presets, for its drop-down list.
+    void RenderPresets(QComboBox* combo);
+    // The context menu of a format's edit, with the token submenu.
+    void FormatEditMenu(QComboBox* combo, const QPoint& pos);
+    void InsertToken(QAction* item);
+
     Prompts& prompts_;
+    QTimer previewDue_;
+    QTimer previewClock_;
+    bool previewFollowsClock_ = false;
+    bool btnFaceDue_ = false;
+    bool mnuFaceDue_ = false;
 };
 
 // MulDiv(a, b, c): a * b / c rounded to the nearest whole number, halves away from zero.

@@ -27,6 +27,11 @@ inline QString MnuFaceTestCaption() { return QStringLiteral("前後日メニュ�
 inline QString BackupTestCaption() { return QStringLiteral("バックアップ形式テスト"); }
 inline QString ResultBoxOk() { return QStringLiteral("了解"); }
 
+// A run of m or M (the month) where the minute (n) is expected, under a format.
+inline QString MinuteSlip(const QString& written, const QString& minute) {
+    return QStringLiteral("%1 は月です。分は %2").arg(written, minute);
+}
+
 // A character that code page 932 cannot hold, in the field named.
 inline QString UnstorableChar(const QString& field, const QString& ch, char32_t code) {
     return QStringLiteral("「%1」に保存できない文字「%2」(U+%3) があります。\r\nこの文字を別の文字に置き換えてください。")

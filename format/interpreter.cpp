@@ -1,7 +1,8 @@
 // The format interpreter. One loop owns all scanning state (double-byte characters,
 // quotes, runs of equal letters, case folding) and dispatches each token to its
-// handler; double-byte characters are handled only here, so a trail byte is never
-// read as a letter or a symbol.
+// handler; double-byte characters are handled only here (and in the prepared
+// formats of plan.cpp, whose scan mirrors this one), so a trail byte is never read
+// as a letter or a symbol.
 #include "format/interpreter.hpp"
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 
 #include "format/meridiem.hpp"
 #include "format/moon.hpp"
+#include "format/scan.hpp"
 #include "format/tokens.hpp"
 #include "format/uFormatDateTimeEx.hpp"
 #include "platform/cp932.hpp"
@@ -17,29 +19,6 @@
 
 namespace vesmark::formatter {
 namespace {
-
-// True for the bytes that are copied as they are: digits, blanks, punctuation
-// other than the symbols of the language, the letters B I O Q X, half-width kana.
-constexpr std::array<bool, 256> MakePlainBytes() {
-    std::array<bool, 256> plain{};
-    for (int b = 1; b < 256; ++b) plain[b] = !cp932::IsLeadByte(static_cast<unsigned char>(b));
-    for (const char symbol : std::string_view("\"'%\\/:")) plain[static_cast<unsigned char>(symbol)] = false;
-    for (const char letter : std::string_view("ACDEFGHJKLMNPRSTUVWYZ")) {
-        plain[static_cast<unsigned char>(letter)] = false;
-        plain[static_cast<unsigned char>(letter + 0x20)] = false;
-    }
-    return plain;
-}
-
-constexpr std::array<bool, 256> kPlainBytes = MakePlainBytes();
-
-constexpr bool IsPlain(char b) noexcept { return kPlainBytes[static_cast<unsigned char>(b)]; }
-
-// Length of the character at `pos`: a lead byte takes the next byte, whatever it
-// is, unless the text ends after it (at its end or at a zero byte).
-std::size_t CharLengthAt(std::string_view text, std::size_t pos) noexcept {
-    return (cp932::IsLeadByte(text[pos]) && pos + 1 < text.size() && text[pos + 1] != '\0') ? 2 : 1;
-}
 
 // The text up to its first zero byte.
 std::string_view UpToZero(std::string_view text) noexcept {

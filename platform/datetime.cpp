@@ -14,8 +14,6 @@ constexpr std::int64_t kEpochShift = 693'899;
 
 }  // namespace
 
-TDateTime SanitizeDateTime(TDateTime x) noexcept { return std::isfinite(x) ? x : 0.0; }
-
 bool IsLeapYear(int year) noexcept {
     return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
 }
@@ -52,20 +50,6 @@ DecodedDate DecodeDateFully(TDateTime x) noexcept {
     d.Day = static_cast<std::uint16_t>(day);
     d.IsLeapYear = IsLeapYear(static_cast<int>(year));
     return d;
-}
-
-DecodedTime DecodeTime(TDateTime x) noexcept {
-    x = SanitizeDateTime(x);
-    const double fraction = std::fabs(x - std::trunc(x));  // exact, below 1
-    // Half away from zero; the product is below 86,400,000.5 so the cast is safe.
-    auto ms = static_cast<std::int64_t>(std::llround(fraction * static_cast<double>(kMsPerDay)));
-    if (ms >= kMsPerDay) ms = kMsPerDay - 1;  // never hour 24
-    DecodedTime t;
-    t.Hour = static_cast<std::uint16_t>(ms / 3'600'000);
-    t.Minute = static_cast<std::uint16_t>(ms / 60'000 % 60);
-    t.Second = static_cast<std::uint16_t>(ms / 1000 % 60);
-    t.MilliSecond = static_cast<std::uint16_t>(ms % 1000);
-    return t;
 }
 
 std::optional<TDateTime> EncodeDate(int year, int month, int day) noexcept {

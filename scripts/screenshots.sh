@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Takes the README's screenshots under a virtual display: the option dialog and
-# the result box of the tool-button format test, into docs/.
+# Takes the README's screenshots under a virtual display: the option dialog with
+# its format previews, the preset list with its renderings, the token submenu of
+# a format's edit, and the result box of the tool-button format test, into docs/.
 # Usage: scripts/screenshots.sh [path/to/VesmarkOpt]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -60,9 +61,34 @@ dlg=$(window_titled " オプション設定 for Vesmark Ver0.34")
 sleep 0.5
 import -window "$dlg" docs/dialog.png
 
+# shoot_around NAME WIDTH HEIGHT: the screen from the dialog's top-left corner,
+# so that the popups opened from it are in the picture.
+shoot_around() {
+  local X Y WIDTH_ HEIGHT_ WINDOW SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$dlg")"
+  sleep 0.5
+  import -window root -crop "$2x$3+$X+$Y" +repage "docs/$1.png"
+}
+
+# The tool-button format's preset list: the arrow of the combo box at
+# (12 + 20 + 445 - 9, 10 + 40 + 10).
+xdotool mousemove --window "$dlg" 468 60 click 1
+shoot_around presets 560 300
+xdotool key Escape
+sleep 0.3
+
+# The context menu of the menu format's edit, its token submenu opened: the last
+# item, reached with the Up key.
+xdotool mousemove --window "$dlg" 200 104 click 3
+sleep 0.5
+xdotool key Up Right
+shoot_around token-menu 720 480
+xdotool key Escape Escape
+sleep 0.3
+
 # The tool-button format's test button: group box at (12, 10), button at (468, 40), 53 x 21.
 xdotool mousemove --window "$dlg" 506 60 click 1
 box=$(window_titled "ツールボタン表示形式テスト")
 sleep 0.5
 import -window "$box" docs/result-box.png
-echo "screenshots: docs/dialog.png and docs/result-box.png"
+echo "screenshots: docs/dialog.png, docs/presets.png, docs/token-menu.png and docs/result-box.png"

@@ -1,6 +1,7 @@
 // The formatter on any format bytes, any serial and any locale settings: the result
 // is at most 256 bytes, rendering twice at the same decoded instant gives the same
-// text, and rendering never decodes.
+// text, rendering never decodes, and the prepared path of a repeated format gives
+// the interpreter's bytes.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
@@ -8,6 +9,8 @@
 #include <cstring>
 #include <string>
 
+#include "format/interpreter.hpp"
+#include "format/output.hpp"
 #include "format/uFormatDateTimeEx.hpp"
 #include "platform/locale.hpp"
 
@@ -51,6 +54,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::int32_t dayNumber = vesmark::DayNumber;
     const std::string second = vesmark::FormatDecodedDateTime(format.empty() ? "C" : format);
     if (second != first) std::abort();
+    vesmark::formatter::FormatOutput out;
+    vesmark::formatter::InterpretFormat(out, format.empty() ? "C" : format);
+    if (out.ToString() != second) std::abort();
     if (!SameCache(before, vesmark::DateCache) || dayNumber != vesmark::DayNumber) std::abort();
     if (vesmark::DateCache.Era > 5 || vesmark::DateCache.Hour > 23) std::abort();
     return 0;

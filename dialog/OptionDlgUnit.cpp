@@ -84,15 +84,21 @@ int MulDiv(int a, int b, int c) {
 
 TFormOptionDlg::TFormOptionDlg(Prompts& prompts, QWidget* parent)
     : QDialog(parent), prompts_(prompts) {
+    // The form's font is set before its controls exist, so that each is laid out
+    // once, in that font. Glyphs come from the first installed family of the list
+    // alone: merging in other fonts would make the font system search all fonts
+    // for stand-ins of the absent first family at every start, and every text the
+    // form can hold (code page 932) is in the Japanese fonts of the list.
+    QFont font(FormFamilies());
+    font.setPixelSize(kFormFontPixels);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    setFont(font);
     ui.setupUi(this);
 
     // A tool window with only the close box, staying on top, of a fixed size.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setFixedSize(560, 380);
-    QFont font(FormFamilies());
-    font.setPixelSize(kFormFontPixels);
-    setFont(font);
 
     ui.cmbBtnFace->setCompleter(nullptr);
     ui.cmbMnuFace->setCompleter(nullptr);

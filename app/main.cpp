@@ -1,6 +1,7 @@
 // VesmarkOpt: start-up. Finds the program directory, asks before going on without
 // a settings file, keeps one running copy per program file name and runs the dialog.
 #include <QApplication>
+#include <optional>
 #include <string>
 
 #include "dialog/OptionDlgUnit.hpp"
@@ -10,21 +11,15 @@
 #include "platform/instance_lock.hpp"
 #include "platform/sysfiles.hpp"
 
-namespace {
-
-// The program's file name with its extension: the part behind the last "/".
-std::string ProgramFileName() {
-    const std::string path = vesmark::platform::ProgramPath().value_or("VesmarkOpt");
-    return path.substr(path.rfind('/') + 1);
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
     using namespace vesmark;
     namespace texts = dialog::texts;
 
-    InitAppPath();
+    // The program directory, and the program's file name for the single-instance
+    // object (a path the platform cannot give falls back to the usual name).
+    const std::optional<std::string> programPath = platform::ProgramPath();
+    if (programPath) InitAppPathFrom(*programPath);
+    const std::string programFileName = ExtractFileName(programPath.value_or("VesmarkOpt"));
 
     // The program takes no arguments: the toolkit sees only the program name.
     int qtArgc = argc > 0 ? 1 : 0;
@@ -42,7 +37,7 @@ int main(int argc, char** argv) {
     // step, so two copies started together cannot both run, and the kernel drops
     // it when the process ends, however it ends.
     platform::InstanceLock instance;
-    if (instance.Acquire("Vesmark_OptionDialog_" + ProgramFileName()) ==
+    if (instance.Acquire("Vesmark_OptionDialog_" + programFileName) ==
         platform::InstanceLock::Result::HeldElsewhere) {
         prompts.Warn(nullptr, texts::BoxCaption(), texts::AlreadyRunning());
         return 0;

@@ -86,4 +86,12 @@ std::size_t MeridiemToken(FormatOutput& out, std::string_view text, std::size_t 
     return 2 * half + 1;
 }
 
+std::size_t MeridiemLength(std::string_view text, std::size_t pos) noexcept {
+    if (MatchesAt(text, pos, "AMPM")) return 4;
+    const std::size_t half = HalfLength(text, pos);
+    if (half == 0) return 1;
+    const char joint = text[pos + half];
+    return (joint == '/' || joint == '%' || joint == '\\') ? 2 * half + 1 : 1;
+}
+
 }  // namespace vesmark::formatter

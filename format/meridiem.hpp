@@ -14,4 +14,8 @@ namespace vesmark::formatter {
 // letter is copied. The matching never looks beyond `text`.
 std::size_t MeridiemToken(FormatOutput& out, std::string_view text, std::size_t pos) noexcept;
 
+// How many bytes MeridiemToken consumes at `pos`, without rendering: 4 for AMPM,
+// the whole pattern for two halves joined by "/", "%" or "", otherwise 1.
+std::size_t MeridiemLength(std::string_view text, std::size_t pos) noexcept;
+
 }  // namespace vesmark::formatter

@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "format/meridiem.hpp"
 #include "platform/cp932.hpp"
 
 namespace vesmark {
@@ -13,36 +14,6 @@ namespace {
 // What a token is to the check. Between: renders no field of its own (literal
 // text, a separator, a digit mode, a letter copied as written).
 enum class Token { Between, Hour, Month, Second, OtherField };
-
-constexpr char FoldAscii(char b) noexcept {
-    return (b >= 'a' && b <= 'z') ? static_cast<char>(b - 0x20) : b;
-}
-
-bool MatchesAt(std::string_view text, std::size_t pos, std::string_view pattern) noexcept {
-    if (pos > text.size() || text.size() - pos < pattern.size()) return false;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (FoldAscii(text[pos + i]) != pattern[i]) return false;
-    }
-    return true;
-}
-
-// Bytes of the meridiem pattern at `pos` (a lone A or a): AMPM, or two halves
-// (A.M., AM or A) joined by "/", "%" or "\"; 1 when none matches and the letter
-// is copied as written.
-std::size_t MeridiemLength(std::string_view text, std::size_t pos) noexcept {
-    if (MatchesAt(text, pos, "AMPM")) return 4;
-    std::size_t half = 0;
-    if (MatchesAt(text, pos, "A.M.")) {
-        half = MatchesAt(text, pos + 5, "P.M.") ? 4 : 0;
-    } else if (MatchesAt(text, pos, "AM")) {
-        half = MatchesAt(text, pos + 3, "PM") ? 2 : 0;
-    } else {
-        half = MatchesAt(text, pos + 2, "P") ? 1 : 0;
-    }
-    if (half == 0) return 1;
-    const char joint = text[pos + half];
-    return (joint == '/' || joint == '%' || joint == '\\') ? 2 * half + 1 : 1;
-}
 
 // The position after the run of bytes equal to text[pos].
 std::size_t RunEnd(std::string_view text, std::size_t pos) noexcept {
@@ -57,7 +28,7 @@ std::size_t RunEnd(std::string_view text, std::size_t pos) noexcept {
 std::size_t QuotedEnd(std::string_view text, std::size_t pos) noexcept {
     const char quote = text[pos++];
     while (pos < text.size() && text[pos] != quote) {
-        pos += (cp932::IsLeadByte(text[pos]) && pos + 1 < text.size()) ? 2 : 1;
+        pos += cp932::CharLength(text, pos);
     }
     return pos < text.size() ? pos + 1 : pos;
 }
@@ -75,7 +46,7 @@ Token NextToken(std::string_view text, std::size_t& pos) noexcept {
         case 'a': case 'A':
             pos = RunEnd(text, pos);
             if (pos - start > 1) return Token::OtherField;  // the weekday in Japanese
-            pos = start + MeridiemLength(text, start);
+            pos = start + formatter::MeridiemLength(text, start);
             return pos - start > 1 ? Token::OtherField : Token::Between;
         case 'j': case 'J': case 'k': case 'K':
             // Alone these letters are copied as written.
@@ -88,7 +59,7 @@ Token NextToken(std::string_view text, std::size_t& pos) noexcept {
             pos = RunEnd(text, pos);
             return Token::OtherField;
         default:  // separators, blanks, every other single byte, double-byte characters
-            pos += (cp932::IsLeadByte(b) && pos + 1 < text.size()) ? 2 : 1;
+            pos += cp932::CharLength(text, pos);
             return Token::Between;
     }
 }

@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "filepath/ComFilePathUnit.hpp"
 #include "format/uFormatDateTimeEx.hpp"
 #include "platform/locale.hpp"
 #include "platform/textconv.hpp"
@@ -223,6 +224,22 @@ void BM_Overflow(benchmark::State& state) {
     Ours(state, format, false);
 }
 
+// The backup test's expansion of the default templates (one clock reading, the
+// file-name and extension markers), measured beside the formatter.
+void BM_ExpandBackupName(benchmark::State& state) {
+    const std::string tmpl = Sjis("%F.~%X");
+    const std::string name = Sjis("(ファイル名)");
+    const std::string ext = Sjis("(拡張子)");
+    std::string out;
+    const std::uint64_t before = g_allocations;
+    for (auto _ : state) {
+        out = vesmark::ExpandBackupName(tmpl, name, ext, 99);
+        benchmark::DoNotOptimize(out);
+    }
+    ReportAllocations(state, before);
+    if (out != name + ".~" + ext) state.SkipWithError("expansion differs from the joined texts");
+}
+
 void Decode(benchmark::State& state, double stepDays) {
     Instants instants(stepDays);
     TDateTime x = kStart;
@@ -367,6 +384,7 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("BM_Overflow", BM_Overflow);
     benchmark::RegisterBenchmark("BM_DecodeTimeStep", BM_DecodeTimeStep);
     benchmark::RegisterBenchmark("BM_DecodeDayStep", BM_DecodeDayStep);
+    benchmark::RegisterBenchmark("BM_ExpandBackupName", BM_ExpandBackupName);
     benchmark::RegisterBenchmark("BM_Floor", BM_Floor);
     benchmark::RegisterBenchmark("BM_Strftime", BM_Strftime);
 #if VESMARK_HAVE_ICU

@@ -1,7 +1,9 @@
 // Whole-file reading and all-or-nothing replacement over POSIX calls.
 #include "settings/FileStore.hpp"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -71,6 +73,61 @@ int CreateTemporary(const std::string& target, std::string& name) {
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
+}
+
+// Reads the decimal number at the start of `s`, moving past it; false when none.
+bool TakeNumber(std::string_view& s, unsigned long long& value, int base) noexcept {
+    std::size_t n = 0;
+    value = 0;
+    while (n < s.size() && n < 16) {
+        const char c = s[n];
+        int digit;
+        if (c >= '0' && c <= '9') {
+            digit = c - '0';
+        } else if (base == 16 && c >= 'a' && c <= 'f') {
+            digit = c - 'a' + 10;
+        } else {
+            break;
+        }
+        value = value * static_cast<unsigned>(base) + static_cast<unsigned>(digit);
+        ++n;
+    }
+    s.remove_prefix(n);
+    return n > 0;
+}
+
+// The process id in the name of an unfinished new file of target ("<name>.<pid>-
+// <count>-<hex>.tmp", as CreateTemporary makes them), or 0 for any other name.
+long LeftoverOwner(std::string_view entry, std::string_view base) noexcept {
+    if (!entry.starts_with(base) || !entry.ends_with(".tmp")) return 0;
+    std::string_view rest = entry.substr(base.size(), entry.size() - base.size() - 4);
+    unsigned long long pid = 0;
+    unsigned long long ignored = 0;
+    if (!rest.starts_with('.')) return 0;
+    rest.remove_prefix(1);
+    if (!TakeNumber(rest, pid, 10) || !rest.starts_with('-')) return 0;
+    rest.remove_prefix(1);
+    if (!TakeNumber(rest, ignored, 10) || !rest.starts_with('-')) return 0;
+    rest.remove_prefix(1);
+    if (!TakeNumber(rest, ignored, 16) || !rest.empty()) return 0;
+    return pid > 0 && pid <= static_cast<unsigned long long>(LONG_MAX) ? static_cast<long>(pid) : 0;
+}
+
+// A save that was killed leaves its unfinished new file beside the settings file.
+// Once a save has put its own file in place, the leftovers of processes that no
+// longer exist are removed; those of running processes are not touched.
+void RemoveLeftovers(const std::string& target) {
+    const std::size_t slash = target.rfind('/');
+    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    DIR* folder = ::opendir(FolderOf(target).c_str());
+    if (folder == nullptr) return;
+    while (const dirent* entry = ::readdir(folder)) {
+        const long owner = LeftoverOwner(entry->d_name, base);
+        if (owner == 0 || owner == static_cast<long>(::getpid())) continue;
+        if (::kill(static_cast<pid_t>(owner), 0) == 0 || errno != ESRCH) continue;
+        (void)::unlinkat(::dirfd(folder), entry->d_name, 0);
+    }
+    ::closedir(folder);
 }
 
 }  // namespace
@@ -162,6 +219,7 @@ bool ReplaceFile(const std::string& path, std::string_view bytes) {
     // the new file is in place either way.
     Fd folder(::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.ok()) (void)::fsync(folder.get());
+    RemoveLeftovers(target);
     return true;
 }
 

@@ -29,7 +29,8 @@ FileBytes ReadWholeFile(const std::string& path);
 // (and owner, where allowed); a symbolic link is followed and stays a link. Fails,
 // leaving the file as it was, when the file is read-only (a mode without any write
 // bit counts as read-only for every user, root included), is not a regular file, or
-// a step of the write fails.
+// a step of the write fails. After a successful replacement, the unfinished new
+// files that killed saves of ended processes left beside it are removed.
 bool ReplaceFile(const std::string& path, std::string_view bytes);
 
 }  // namespace vesmark::settings

@@ -306,6 +306,30 @@ TEST(SaveKeeps, FiftyMegabyteFile) {
     EXPECT_TRUE(Load(path) == s);
 }
 
+TEST(SaveKeeps, OnlyTheUnfinishedFilesOfEndedSaves) {
+    ScratchDir dir;
+    const std::string path = dir.File("Vesmark.ini");
+    // A process id that is certainly free: a child that has ended and been reaped.
+    const pid_t gone = ::fork();
+    ASSERT_GE(gone, 0);
+    if (gone == 0) ::_exit(0);
+    ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
+    const std::string ended = "Vesmark.ini." + std::to_string(gone) + "-3-1f.tmp";
+    const std::string kept[] = {
+        "Vesmark.ini.1-0-0.tmp",                                // a running process
+        "Vesmark.ini." + std::to_string(gone) + "-3-1f.tmp.x",  // not such a file
+        "Vesmark.ini." + std::to_string(gone) + ".tmp",
+        "Other.ini." + std::to_string(gone) + "-3-1f.tmp",
+        "Vesmark.ini.bak",
+    };
+    WriteBytes(dir.File(ended), "half");
+    for (const auto& name : kept) WriteBytes(dir.File(name), "x");
+
+    ASSERT_TRUE(Save(path, DefaultSettings()).ok);
+    EXPECT_FALSE(std::filesystem::exists(dir.File(ended)));
+    for (const auto& name : kept) EXPECT_TRUE(std::filesystem::exists(dir.File(name))) << name;
+}
+
 // ---------------------------------------------------------------------------
 // Killed saves
 
@@ -362,8 +386,8 @@ TEST(SaveKill, FileIsAlwaysCompleteOldOrNew) {
             FAIL() << "kill " << kill << ": the file is neither complete version (" << now.size()
                    << " bytes)";
         }
-        // A killed save may leave its unfinished new file behind, never in place
-        // of the settings file.
+        // A killed save may leave its unfinished new file behind (the next save
+        // removes it), never in place of the settings file.
         for (const auto& e : std::filesystem::directory_iterator(dir.path())) {
             if (e.path().filename() == "Vesmark.ini") continue;
             EXPECT_TRUE(e.path().filename().string().starts_with("Vesmark.ini.")) << e.path();

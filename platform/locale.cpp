@@ -180,21 +180,25 @@ LocaleSettings LocaleFromStrftime(std::string_view dateFormat, std::string_view 
         s.DateSeparator = SeparatorOf(dateFormat, "YymdeCbB");
         if (s.DateSeparator == 0 && dateFormat.find("%D") != std::string_view::npos) s.DateSeparator = '/';
         s.ShortDateFormat = TranslateStrftime(dateFormat, s.DateSeparator, 0);
+        // A date format without a separator of its own (such as %Y年%m月%d日) says
+        // nothing about the separator: "/" then still renders as the usual one.
+        if (s.DateSeparator == 0) s.DateSeparator = '/';
     }
     if (!time.empty()) {
         char sep = SeparatorOf(time, "HkIlMS");
         if (sep == 0 && (time.find("%T") != std::string_view::npos || time.find("%R") != std::string_view::npos || time.find("%r") != std::string_view::npos)) sep = ':';
-        s.TimeSeparator = sep;
+        s.TimeSeparator = sep != 0 ? sep : ':';  // likewise
         s.LongTimeFormat = TranslateStrftime(time, 0, sep);
-        // The short time is the long one without its seconds.
+        // The short time is the long one without its seconds: "%S" with the
+        // separator before it, or, without one, with the unit after it (秒).
         std::string shortTime(time);
-        for (const std::string_view secs : {std::string_view(":%S"), std::string_view(".%S"), std::string_view("%S")}) {
-            std::string withSep(secs);
-            if (withSep.size() == 3) withSep[0] = sep != 0 ? sep : withSep[0];
-            auto p = shortTime.find(withSep);
-            if (p != std::string::npos) {
-                shortTime.erase(p, withSep.size());
-                break;
+        if (const auto p = shortTime.find("%S"); p != std::string::npos) {
+            if (p > 0 && sep != 0 && shortTime[p - 1] == sep) {
+                shortTime.erase(p - 1, 3);
+            } else {
+                std::size_t end = p + 2;
+                while (end < shortTime.size() && shortTime[end] != '%' && shortTime[end] != ' ') ++end;
+                shortTime.erase(p, end - p);
             }
         }
         if (auto p = shortTime.find("%T"); p != std::string::npos) shortTime.replace(p, 2, "%R");

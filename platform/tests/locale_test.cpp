@@ -50,6 +50,17 @@ TEST(Locale, CLocaleGivesSeparatorsAndFallbacks) {
     EXPECT_EQ(s.TimePMString, "PM");
 }
 
+TEST(Locale, FormatsWithoutSeparatorsKeepTheUsualOnes) {
+    // %Y年%m月%d日 and %H時%M分%S秒, as a Japanese locale writes them.
+    const auto s = LocaleFromStrftime("%Y\x94\x4e%m\x8c\x8e%d\x93\xfa", "%H\x8e\x9e%M\x95\xaa%S\x95\x62",
+                                      "", "\x8c\xdf\x91\x4f", "\x8c\xdf\x8c\xe3");
+    EXPECT_EQ(s.DateSeparator, '/');
+    EXPECT_EQ(s.TimeSeparator, ':');
+    EXPECT_EQ(s.ShortDateFormat, "yyyy\x94\x4emm\x8c\x8e" "dd\x93\xfa");
+    EXPECT_EQ(s.LongTimeFormat, "hh\x8e\x9enn\x95\xaass\x95\x62");
+    EXPECT_EQ(s.ShortTimeFormat, "hh\x8e\x9enn\x95\xaa");
+}
+
 TEST(Locale, MissingSettingsUseTheFallbacks) {
     const auto s = LocaleFromStrftime("", "", "", "", "");
     EXPECT_EQ(s.DateSeparator, '/');

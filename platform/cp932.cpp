@@ -60,10 +60,9 @@ std::size_t FindImpl(std::string_view text, std::string_view pattern, std::size_
         }
         return npos;
     } else {
-        std::string upper(pattern);
-        UpperCaseInPlace(upper);
+        // The pattern comes upper-cased already, once per search or replace-all.
         for (std::size_t pos = from; pos <= last; pos += CharLength(text, pos)) {
-            if (MatchesUpper(text, pos, upper)) return pos;
+            if (MatchesUpper(text, pos, pattern)) return pos;
         }
         return npos;
     }
@@ -72,7 +71,10 @@ std::size_t FindImpl(std::string_view text, std::string_view pattern, std::size_
 template <bool IgnoreCase>
 std::size_t ReplaceAllImpl(std::string& text, std::string_view pattern, std::string_view replacement) {
     if (pattern.empty()) return 0;
-    std::size_t pos = FindImpl<IgnoreCase>(text, pattern, 0);
+    std::string upper;
+    std::string_view compared = pattern;
+    if constexpr (IgnoreCase) compared = upper = UpperCase(pattern);
+    std::size_t pos = FindImpl<IgnoreCase>(text, compared, 0);
     if (pos == npos) return 0;
     // Build the result in one pass; inserted text is never searched again.
     std::string out;
@@ -84,7 +86,7 @@ std::size_t ReplaceAllImpl(std::string& text, std::string_view pattern, std::str
         out.append(replacement);
         copied = pos + pattern.size();
         ++count;
-        pos = FindImpl<IgnoreCase>(text, pattern, copied);
+        pos = FindImpl<IgnoreCase>(text, compared, copied);
     }
     out.append(text, copied, npos);
     text.swap(out);
@@ -104,7 +106,7 @@ std::size_t Find(std::string_view text, std::string_view pattern, std::size_t fr
 }
 
 std::size_t FindIgnoreCase(std::string_view text, std::string_view pattern, std::size_t from) noexcept {
-    return FindImpl<true>(text, pattern, from);
+    return FindImpl<true>(text, UpperCase(pattern), from);
 }
 
 std::size_t ReplaceAll(std::string& text, std::string_view pattern, std::string_view replacement) {
